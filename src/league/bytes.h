@@ -2,11 +2,13 @@
 // Little-endian fields over unsigned bytes, built with shifts so the layout
 // never depends on the machine or on struct packing. Internal to league/.
 
+#include <array>
 #include <bit>
 #include <cassert>
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "league/records.h"

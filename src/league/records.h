@@ -6,12 +6,15 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
+#include <vector>
 
 #include "league/text.h"
 
 namespace league {
 
 using Byte = std::uint8_t;
+using Bytes = std::vector<Byte>;  // also declared in codecs.h; file_system.h needs it too
 template <std::size_t N>
 using Raw = std::array<Byte, N>;
 

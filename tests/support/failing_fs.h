@@ -27,8 +27,7 @@ namespace test {
 class FailingFileSystem : public league::FileSystem {
  public:
   // failAt 0 never fails.
-  explicit FailingFileSystem(int failAt = 0,
-                             league::FileSystem& inner = league::RealFileSystem());
+  explicit FailingFileSystem(int failAt = 0, league::FileSystem& inner = league::RealFileSystem());
 
   // Restarts the count at 0 and fails call `failAt` (0: none).
   void Reset(int failAt);
@@ -53,8 +52,7 @@ class FailingFileSystem : public league::FileSystem {
   league::Result<league::Bytes> ReadAll(const league::fs::path& path) override;
   league::Status WritePlain(const league::fs::path& path,
                             std::span<const league::Byte> bytes) override;
-  league::Status Append(const league::fs::path& path,
-                        std::span<const league::Byte> bytes) override;
+  league::Status Append(const league::fs::path& path, std::span<const league::Byte> bytes) override;
   std::vector<std::string> List(const league::fs::path& folder) override;
 
   struct State;
