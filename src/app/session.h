@@ -66,6 +66,10 @@ class Session {
   std::array<TeamSlot, 2> TeamSlots{};
   int CurrentTeam = 0;
   int CurrentPlayer = 0;
+
+ private:
+  // Back to a fresh session's records with no league loaded.
+  void ForgetLeague();
 };
 
 }  // namespace app
