@@ -26,26 +26,36 @@ enum class Backdrop { Rink, Ice, Night };
 
 class QtForm : public QDialog, public ui::Form {
  public:
-  // A fixed-size window (no resizing, no minimise or maximise buttons).
+  // A fixed-size window (no resizing, no minimise or maximise buttons), opened
+  // centred on its parent.
   QtForm(QWidget* parent, QSize size, Backdrop backdrop);
   ~QtForm() override;
 
   // ---- building (used by each window's form builder) ----
-  // A label; `accessible` defaults to the text it shows.
-  QLabel* AddLabel(std::string_view name, int index, QRect geometry, const QString& text = {});
+  // A label (white, transparent over the background); its accessible name is the
+  // text it shows, unless `accessible` names it (a label that shows a picture).
+  // Set its text through the control (GetLabel(...).SetCaption) afterwards.
+  QLabel* AddLabel(std::string_view name, int index, QRect geometry, const QString& text = {},
+                   const QString& accessible = {});
   QListWidget* AddList(std::string_view name, int index, QRect geometry, const QString& accessible);
   QLineEdit* AddText(std::string_view name, int index, QRect geometry, const QString& accessible);
   // Picture-style buttons carry a caption that says what they do, and an accessible name.
   QPushButton* AddButton(std::string_view name, int index, QRect geometry, const QString& caption,
                          const QString& accessible);
+  // `picture`: a checkable push button (a picture-style check box or option button)
+  // instead of a box or a round button. Option buttons of one form are exclusive
+  // among themselves unless the builder groups them otherwise.
   QAbstractButton* AddCheck(std::string_view name, int index, QRect geometry,
-                            const QString& caption, const QString& accessible);
+                            const QString& caption, const QString& accessible,
+                            bool picture = false);
   QAbstractButton* AddOption(std::string_view name, int index, QRect geometry,
-                             const QString& caption, const QString& accessible);
+                             const QString& caption, const QString& accessible,
+                             bool picture = false);
 
   // ---- ui::Form ----
   void SetCaption(const std::string& caption) override;
   std::string Caption() const override;
+  // OnUnload, then the window closes (exec() returns).
   void Close() override;
   ui::Label& GetLabel(std::string_view name, int index = -1) override;
   ui::ListBox& GetList(std::string_view name, int index = -1) override;
@@ -53,11 +63,16 @@ class QtForm : public QDialog, public ui::Form {
   ui::Button& GetButton(std::string_view name, int index = -1) override;
   ui::Toggle& GetCheck(std::string_view name, int index = -1) override;
   ui::Toggle& GetOption(std::string_view name, int index = -1) override;
+  // A dialog has no menus: asking for one stops the program with its name.
   ui::MenuItem& GetMenu(std::string_view name) override;
+
+  // Escape and the close box end here: the same way as Close().
+  void reject() override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   struct Controls;
