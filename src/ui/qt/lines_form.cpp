@@ -131,11 +131,11 @@ std::unique_ptr<QtForm> BuildLinesForm(QWidget* parent) {
   listFont.setStyleHint(QFont::TypeWriter);
   list->setFont(listFont);
 
-  Toggle(f.AddOption("optEven", -1, QRect(listX, 330, 104, 28), "Even Strength",
+  Toggle(f.AddOption("optEven", -1, QRect(listX, 330, 110, 28), "Even Strength",
                      "Even strength lines", true));
-  Toggle(f.AddOption("optPP", -1, QRect(listX + 108, 330, 80, 28), "Power Play", "Power play units",
+  Toggle(f.AddOption("optPP", -1, QRect(listX + 112, 330, 79, 28), "Power Play", "Power play units",
                      true));
-  Toggle(f.AddOption("optPK", -1, QRect(listX + 192, 330, 80, 28), "Penalty Kill",
+  Toggle(f.AddOption("optPK", -1, QRect(listX + 193, 330, 79, 28), "Penalty Kill",
                      "Penalty kill units", true));
 
   Caption(f.AddLabel("lblPlyrStat", 17, QRect(listX, 364, listWidth, 18)), 9, false);
