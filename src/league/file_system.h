@@ -35,11 +35,11 @@ class FileSystem {
   // Opens for reading and writing; a path that does not exist is created empty.
   virtual Result<std::unique_ptr<File>> Open(const fs::path& path) = 0;
   virtual Status Remove(const fs::path& path) = 0;  // a missing file is not an error
-  virtual Status Rename(const fs::path& from, const fs::path& to) = 0;  // replaces `to`
+  virtual Status Rename(const fs::path& from, const fs::path& to) = 0;     // replaces `to`
   virtual Status CopyPlain(const fs::path& from, const fs::path& to) = 0;  // overwrites `to`
   virtual Result<Bytes> ReadAll(const fs::path& path) = 0;
   virtual Status WritePlain(const fs::path& path, std::span<const Byte> bytes) = 0;  // replaces
-  virtual Status Append(const fs::path& path, std::span<const Byte> bytes) = 0;  // creates
+  virtual Status Append(const fs::path& path, std::span<const Byte> bytes) = 0;      // creates
   // Names of the regular files of a folder, in name order.
   virtual std::vector<std::string> List(const fs::path& folder) = 0;
 };

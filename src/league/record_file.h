@@ -14,8 +14,7 @@ namespace league {
 class RecordFile {
  public:
   // Opens for reading and writing; a missing path is created empty.
-  static Result<RecordFile> Open(FileSystem& files, const fs::path& path,
-                                 std::size_t recordLength);
+  static Result<RecordFile> Open(FileSystem& files, const fs::path& path, std::size_t recordLength);
 
   Result<Bytes> ReadRecord(std::int64_t recordNumber);
   Status WriteRecord(std::int64_t recordNumber, ByteSpan bytes);

@@ -92,21 +92,21 @@ struct CoachRecord {  // 27 bytes
   Raw<1> Kept26{};
 };
 
-struct TeamRecord {  // 254 bytes
+struct TeamRecord {   // 254 bytes
   Text<10> TeamName;  // 0
   Text<25> Owner;     // 10
   Raw<1> Kept35{};
   Text<12> MessagingId;     // 36
   Text<10> LineupPassword;  // 48
   Raw<3> Kept58{};
-  Text<3> Abbrev;            // 61
-  Text<30> Arena;            // 64
-  std::int16_t Seats = 0;    // 94
-  Byte TicketPrice = 0;      // 96
-  Byte Conference = 0;       // 97
-  Byte Division = 0;         // 98
-  std::int32_t Cash = 0;     // 99
-  CoachRecord Coach;         // 103
+  Text<3> Abbrev;          // 61
+  Text<30> Arena;          // 64
+  std::int16_t Seats = 0;  // 94
+  Byte TicketPrice = 0;    // 96
+  Byte Conference = 0;     // 97
+  Byte Division = 0;       // 98
+  std::int32_t Cash = 0;   // 99
+  CoachRecord Coach;       // 103
   Raw<2> Kept130{};
   Byte Wins = 0;  // 132
   Raw<2> Kept133{};
@@ -114,11 +114,11 @@ struct TeamRecord {  // 254 bytes
   Raw<2> Kept136{};
   Byte Ties = 0;  // 138
   Raw<2> Kept139{};
-  std::int16_t GoalsAgainst = 0;  // 141
-  std::int16_t GoalsFor = 0;      // 143
-  Raw<11> Kept145{};              // season, administration and reserved bytes, 145..155
-  std::int16_t PowerPlays = 0;    // 156
-  Byte PowerPlayGoals = 0;        // 158
+  std::int16_t GoalsAgainst = 0;      // 141
+  std::int16_t GoalsFor = 0;          // 143
+  Raw<11> Kept145{};                  // season, administration and reserved bytes, 145..155
+  std::int16_t PowerPlays = 0;        // 156
+  Byte PowerPlayGoals = 0;            // 158
   std::int16_t TimesShorthanded = 0;  // 159
   Byte PowerPlayGoalsAgainst = 0;     // 161
   float ShotsFor = 0;                 // 162
@@ -136,23 +136,23 @@ struct TeamRecord {  // 254 bytes
 
 // ---- Player (.ros) and pool (.drs) -----------------------------------------
 
-struct PlayerRecord {  // 86 bytes
-  Text<22> PlayerName;       // 0
-  Byte Position = 0;         // 22: 0 C, 1 LW, 2 RW, 3 D, 4 G
-  Byte Number = 0;           // 23
-  std::int16_t Rookie = 0;   // 24
-  Byte Hand = 0;             // 26: 0 left
-  Byte Height = 0;           // 27
-  Byte Weight = 0;           // 28
-  Byte Age = 0;              // 29
-  Byte Status = 0;           // 30: 100 * assignment + injury
-  Byte Condition = 0;        // 31
+struct PlayerRecord {             // 86 bytes
+  Text<22> PlayerName;            // 0
+  Byte Position = 0;              // 22: 0 C, 1 LW, 2 RW, 3 D, 4 G
+  Byte Number = 0;                // 23
+  std::int16_t Rookie = 0;        // 24
+  Byte Hand = 0;                  // 26: 0 left
+  Byte Height = 0;                // 27
+  Byte Weight = 0;                // 28
+  Byte Age = 0;                   // 29
+  Byte Status = 0;                // 30: 100 * assignment + injury
+  Byte Condition = 0;             // 31
   std::array<Byte, 13> Skills{};  // 32
   Raw<1> Kept45{};
-  std::int32_t Salary = 0;  // 46
-  Byte Contract = 0;        // 50
-  Byte Suspension = 0;      // 51: 99 holdout
-  Byte GamesPlayed = 0;     // 52
+  std::int32_t Salary = 0;               // 46
+  Byte Contract = 0;                     // 50
+  Byte Suspension = 0;                   // 51: 99 holdout
+  Byte GamesPlayed = 0;                  // 52
   Byte GoalsOrGoaliePim = 0;             // 53
   Byte Assists = 0;                      // 54
   std::int16_t PlusMinusOrMinutes = 0;   // 55
@@ -165,7 +165,7 @@ struct PlayerRecord {  // 86 bytes
   Raw<2> Kept65{};
   std::int16_t Protected = 0;  // 67
   Raw<6> Kept69{};
-  Byte Released = 0;  // 75
+  Byte Released = 0;   // 75
   Text<3> Birthplace;  // 76
   Raw<5> Kept79{};
   std::int16_t Hits = 0;  // 84

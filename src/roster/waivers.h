@@ -14,8 +14,8 @@ constexpr int kCurrentTeam = 99;
 // without waivers and nothing changed. False: his Status has been set here
 // (farm when placed on waivers, scratches otherwise). An error means a file
 // could not be read or written; the player then stays where he stood.
-league::Result<bool> CheckWaivers(app::Session& session, ui::Toolkit& toolkit, int slot,
-                                  int place, int team);
+league::Result<bool> CheckWaivers(app::Session& session, ui::Toolkit& toolkit, int slot, int place,
+                                  int team);
 
 // Whether the rule asks for waivers for this player in this league.
 bool NeedsWaivers(const league::LeagueRecord& league, const league::PlayerRecord& player);

@@ -125,8 +125,8 @@ class Form {
 
 struct FileDialogOptions {
   std::string Title;
-  std::string Filter;   // "All Files|*.*|ORB Files|*.tms"
-  int FilterIndex = 1;  // 1-based, preselected
+  std::string Filter;    // "All Files|*.*|ORB Files|*.tms"
+  int FilterIndex = 1;   // 1-based, preselected
   std::string FileName;  // proposed
 };
 

@@ -59,8 +59,7 @@ void FakeForm::Close() {
 }
 
 template <class T>
-T& FakeForm::Get(std::map<std::string, std::unique_ptr<T>>& map, std::string_view name,
-                 int index) {
+T& FakeForm::Get(std::map<std::string, std::unique_ptr<T>>& map, std::string_view name, int index) {
   auto& slot = map[ui::ControlName(name, index)];
   if (!slot) slot = std::make_unique<T>();
   return *slot;

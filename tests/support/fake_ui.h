@@ -24,8 +24,12 @@ class FakeLabel : public ui::Label {
   ui::Rgb Color() const override { return color; }
   void SetBold(bool b) override { bold = b; }
   bool Bold() const override { return bold; }
-  void Click() { if (OnClick) OnClick(); }
-  void DblClick() { if (OnDblClick) OnDblClick(); }
+  void Click() {
+    if (OnClick) OnClick();
+  }
+  void DblClick() {
+    if (OnDblClick) OnDblClick();
+  }
 
   bool visible = true;
   std::string toolTip, caption;
@@ -49,7 +53,9 @@ class FakeList : public ui::ListBox {
   int Count() const override { return static_cast<int>(items.size()); }
   std::string ItemText(int i) const override { return items.at(static_cast<size_t>(i)).text; }
   int ItemData(int i) const override { return items.at(static_cast<size_t>(i)).data; }
-  void SetItemText(int i, const std::string& t) override { items.at(static_cast<size_t>(i)).text = t; }
+  void SetItemText(int i, const std::string& t) override {
+    items.at(static_cast<size_t>(i)).text = t;
+  }
   int ListIndex() const override { return current; }
   void SetListIndex(int i) override;
   bool Selected(int i) const override { return items.at(static_cast<size_t>(i)).selected; }
@@ -84,7 +90,9 @@ class FakeText : public ui::TextBox {
     if (!locked) text = t;
     if (OnKeyPress) OnKeyPress(ui::kKeyEnter);
   }
-  void LoseFocus() { if (OnLostFocus) OnLostFocus(); }
+  void LoseFocus() {
+    if (OnLostFocus) OnLostFocus();
+  }
 
   bool visible = true, locked = false;
   std::string toolTip, text;
@@ -99,7 +107,9 @@ class FakeButton : public ui::Button {
   std::string Caption() const override { return caption; }
   void SetEnabled(bool e) override { enabled = e; }
   bool Enabled() const override { return enabled; }
-  void Click() { if (OnClick) OnClick(); }
+  void Click() {
+    if (OnClick) OnClick();
+  }
 
   bool visible = true, enabled = true;
   std::string toolTip, caption;
@@ -128,7 +138,9 @@ class FakeMenu : public ui::MenuItem {
   void SetVisible(bool v) override { visible = v; }
   bool Visible() const override { return visible; }
   // A hidden item does nothing, as its shortcut does nothing.
-  void Click() { if (visible && OnClick) OnClick(); }
+  void Click() {
+    if (visible && OnClick) OnClick();
+  }
   bool visible = true;
 };
 

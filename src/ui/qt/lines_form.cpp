@@ -70,14 +70,6 @@ void Value(QLineEdit* box) {
   box->setPalette(palette);
 }
 
-// Filters and view buttons: a ticked one stands out in gold.
-void Toggle(QAbstractButton* button) {
-  button->setStyleSheet(
-      "QPushButton { background: #e6e9ef; color: #1a1a1a; border: 1px solid #7a8699;"
-      " border-radius: 4px; }"
-      "QPushButton:checked { background: #ffd23f; border: 1px solid #b08a00; }");
-}
-
 }  // namespace
 
 std::unique_ptr<QtForm> BuildLinesForm(QWidget* parent) {
@@ -122,8 +114,8 @@ std::unique_ptr<QtForm> BuildLinesForm(QWidget* parent) {
   const char* const filterNames[5] = {"Show centres", "Show left wings", "Show right wings",
                                       "Show defencemen", "Show goalies"};
   for (int i = 0; i < 5; ++i) {
-    Toggle(f.AddCheck("Check1", i, QRect(listX + 55 * i, 72, 52, 24), filters[i], filterNames[i],
-                      true));
+    StyleToggle(f.AddCheck("Check1", i, QRect(listX + 55 * i, 72, 52, 24), filters[i],
+                           filterNames[i], true));
   }
   QListWidget* list = f.AddList("List2", -1, QRect(listX, 100, listWidth, 222), "Select Player");
   QFont listFont = list->font();
@@ -131,12 +123,12 @@ std::unique_ptr<QtForm> BuildLinesForm(QWidget* parent) {
   listFont.setStyleHint(QFont::TypeWriter);
   list->setFont(listFont);
 
-  Toggle(f.AddOption("optEven", -1, QRect(listX, 330, 110, 28), "Even Strength",
-                     "Even strength lines", true));
-  Toggle(f.AddOption("optPP", -1, QRect(listX + 112, 330, 79, 28), "Power Play", "Power play units",
-                     true));
-  Toggle(f.AddOption("optPK", -1, QRect(listX + 193, 330, 79, 28), "Penalty Kill",
-                     "Penalty kill units", true));
+  StyleToggle(f.AddOption("optEven", -1, QRect(listX, 330, 110, 28), "Even Strength",
+                          "Even strength lines", true));
+  StyleToggle(f.AddOption("optPP", -1, QRect(listX + 112, 330, 79, 28), "Power Play",
+                          "Power play units", true));
+  StyleToggle(f.AddOption("optPK", -1, QRect(listX + 193, 330, 79, 28), "Penalty Kill",
+                          "Penalty kill units", true));
 
   Caption(f.AddLabel("lblPlyrStat", 17, QRect(listX, 364, listWidth, 18)), 9, false);
   QLabel* assignments = f.AddLabel("lblLineString", -1, QRect(listX, 382, listWidth, 18));

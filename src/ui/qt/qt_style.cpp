@@ -1,5 +1,6 @@
 #include "ui/qt/qt_style.h"
 
+#include <QAbstractButton>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -158,5 +159,12 @@ QString ToQt(const std::string& text) {
 }
 
 std::string FromQt(const QString& text) { return text.toStdString(); }
+
+void StyleToggle(QAbstractButton* button) {
+  button->setStyleSheet(
+      "QPushButton { background: #e6e9ef; color: #1a1a1a; border: 1px solid #7a8699;"
+      " border-radius: 4px; }"
+      "QPushButton:checked { background: #ffd23f; border: 1px solid #b08a00; }");
+}
 
 }  // namespace ui::qt

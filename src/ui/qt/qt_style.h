@@ -11,6 +11,7 @@
 
 #include "ui/ui.h"
 
+class QAbstractButton;
 class QPainter;
 
 namespace ui::qt {
@@ -22,6 +23,9 @@ void PaintBackdrop(QPainter& painter, const QRect& area, Backdrop backdrop);
 // A puck on a face-off circle, in every size the desktop asks for.
 QIcon AppIcon();
 QPixmap AppIconPixmap(int size);
+
+// Picture-style check boxes and option buttons: a ticked one stands out in gold.
+void StyleToggle(QAbstractButton* button);
 
 QColor ToColor(ui::Rgb rgb);
 ui::Rgb FromColor(const QColor& color);

@@ -102,10 +102,12 @@ std::unique_ptr<QtForm> BuildRosterForm(QWidget* parent) {
     QAbstractButton* filter = form->AddCheck("Check1", k, QRect(16 + 48 * k, 378, 44, 30),
                                              filters[k][0], filters[k][1], true);
     filter->setToolTip(filters[k][1]);
+    StyleToggle(filter);
   }
-  form->AddCheck("chkProtect", -1, QRect(264, 378, 130, 30), "&Protection", "Protection marking",
-                 true)
-      ->setToolTip("Double-click a player to protect him or lift his protection");
+  QAbstractButton* protect = form->AddCheck("chkProtect", -1, QRect(264, 378, 130, 30),
+                                            "&Protection", "Protection marking", true);
+  StyleToggle(protect);
+  protect->setToolTip("Double-click a player to protect him or lift his protection");
   form->AddButton("cmdAdd", -1, QRect(404, 378, 70, 30), "Add", "Add a player");
   form->AddButton("cmdAuto", -1, QRect(576, 378, 110, 30), "&Auto Roster", "Automatic roster")
       ->setToolTip("Dress twenty players by position and rating");
