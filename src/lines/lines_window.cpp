@@ -1,5 +1,6 @@
 #include "lines/lines_window.h"
 
+#include "app/player_panel.h"
 #include "league/text.h"
 #include "lines/auto_lines.h"
 #include "lines/line_grid.h"
@@ -14,8 +15,6 @@ constexpr const char* kTitle = "Edit Lines";
 constexpr int kFitDressed = 200;
 constexpr int kPlayersForAuto = 20;
 constexpr int kGoalieCell = 20;
-constexpr int kRatingDefence = 9;  // DF and SC mean nothing for a goalie
-constexpr int kRatingScoring = 10;
 
 const std::array<const char*, 5> kFilterCaptions = {"C", "LW", "RW", "D", "G"};
 const std::array<const char*, 5> kFiveCaptions = {"C", "LW", "RW", "D", "D"};
@@ -190,19 +189,7 @@ void Lines::ShowPlayer(int p) {
   const auto& player = Player(p);
   if (player.IsEmpty()) return;
   lineString_.SetCaption(assignmentText_[static_cast<std::size_t>(p)]);
-  txtName_.SetText(ScreenName(player));
-  for (std::size_t k = 0; k < txtRating_.size(); ++k)
-    txtRating_[k]->SetText(std::to_string(player.Skills[k]));
-  txtOverall_.SetText(std::to_string(ratings::Overall(player)));
-  txtAge_.SetText(std::to_string(player.Age));
-  txtHand_.SetText(player.Hand != 0 ? "R" : "L");
-  txtPos_.SetText(std::string(league::PositionCode(player.Position)));
-  const bool goalie = player.Position == league::kGoalie;
-  for (const int k : {kRatingDefence, kRatingScoring}) {
-    auto& box = *txtRating_[static_cast<std::size_t>(k)];
-    if (goalie) box.SetText("na");
-    box.SetLocked(goalie);
-  }
+  app::ShowPlayerPanel(player, txtName_, txtPos_, txtAge_, txtHand_, txtRating_, txtOverall_);
 }
 
 void Lines::FocusLine(int row) {

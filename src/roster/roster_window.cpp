@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "app/player_panel.h"
 #include "league/text.h"
 #include "ratings/ratings.h"
 #include "roster/auto_roster.h"
@@ -12,7 +13,6 @@ namespace roster {
 
 namespace {
 
-constexpr int kPanelSkills[] = {9, 10};  // DF and SC, for skaters only
 constexpr const char* kEditRoster = "Edit Roster";
 
 }  // namespace
@@ -218,20 +218,7 @@ void Roster::ShowPlayer(int place) {
   const auto& player = Slot().Places[static_cast<std::size_t>(place)];
   if (player.IsEmpty()) return;
   playerShown_ = true;
-  name_.SetText(league::Show(player.PlayerName));
-  pos_.SetText(std::string(league::PositionCode(player.Position)));
-  age_.SetText(std::to_string(player.Age));
-  hand_.SetText(player.Hand == 0 ? "L" : "R");
-  for (int k = 0; k < league::kSkillCount; ++k)
-    ratings_[static_cast<std::size_t>(k)]->SetText(
-        std::to_string(player.Skills[static_cast<std::size_t>(k)]));
-  overall_.SetText(std::to_string(ratings::Overall(player)));
-  const bool goalie = player.Position == league::kGoalie;
-  for (const int k : kPanelSkills) {
-    auto& box = *ratings_[static_cast<std::size_t>(k)];
-    if (goalie) box.SetText("na");
-    box.SetLocked(goalie);
-  }
+  app::ShowPlayerPanel(player, name_, pos_, age_, hand_, ratings_, overall_);
 }
 
 void Roster::RatingEnter(int skill) {
