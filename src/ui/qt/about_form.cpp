@@ -11,13 +11,8 @@ namespace ui::qt {
 namespace {
 
 void Style(QLabel* label, double points, bool bold, bool wrap = false) {
-  QFont font = label->font();
-  font.setPointSizeF(points);
-  font.setBold(bold);
-  label->setFont(font);
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, ToColor(ui::kYellow));
-  label->setPalette(palette);
+  SetFont(label, points, bold);
+  PaintCaption(label);
   label->setWordWrap(wrap);
   label->setAlignment(Qt::AlignLeft | (wrap ? Qt::AlignTop : Qt::AlignVCenter));
 }

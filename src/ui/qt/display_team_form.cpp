@@ -94,20 +94,11 @@ const Place* PlaceOf(std::string_view value) {
   return nullptr;
 }
 
-void SetFont(QLabel* label, double points, bool bold) {
-  QFont font = label->font();
-  font.setPointSizeF(points);
-  font.setBold(bold);
-  label->setFont(font);
-}
-
 // Yellow straight on the dark picture.
 void StyleCaption(QLabel* label) {
   SetFont(label, 8.25, true);
   label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, ToColor(ui::kYellow));
-  label->setPalette(palette);
+  PaintCaption(label);
 }
 
 void StyleValue(QLabel* label, const Place& place) {

@@ -33,21 +33,13 @@ QRect Column(int column, int y, int height = 24) {
 }
 
 void Caption(QLabel* label, double points = 9, bool bold = true) {
-  QFont font = label->font();
-  font.setPointSizeF(points);
-  font.setBold(bold);
-  label->setFont(font);
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, ToColor(ui::kYellow));
-  label->setPalette(palette);
+  SetFont(label, points, bold);
+  PaintCaption(label);
 }
 
 // A cell: bold white name in a thin frame, the hand cursor saying it takes a click.
 void Cell(QLabel* label) {
-  QFont font = label->font();
-  font.setPointSizeF(9);
-  font.setBold(true);
-  label->setFont(font);
+  SetFont(label, 9, true);
   label->setFrameStyle(QFrame::Box | QFrame::Plain);
   label->setLineWidth(1);
   label->setIndent(6);

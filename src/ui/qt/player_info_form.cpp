@@ -14,18 +14,13 @@ namespace {
 constexpr QSize kSize(520, 360);
 
 QLabel* Caption(QLabel* label, Qt::Alignment alignment = Qt::AlignLeft) {
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, ToColor(ui::kYellow));
-  label->setPalette(palette);
+  PaintCaption(label);
   label->setAlignment(alignment | Qt::AlignVCenter);
   return label;
 }
 
 QLabel* Value(QLabel* label, double points = 9, Qt::Alignment alignment = Qt::AlignLeft) {
-  QFont font = label->font();
-  font.setPointSizeF(points);
-  font.setBold(true);
-  label->setFont(font);
+  SetFont(label, points, true);
   label->setAlignment(alignment | Qt::AlignVCenter);
   return label;
 }

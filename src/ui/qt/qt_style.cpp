@@ -1,6 +1,7 @@
 #include "ui/qt/qt_style.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -159,6 +160,19 @@ QString ToQt(const std::string& text) {
 }
 
 std::string FromQt(const QString& text) { return text.toStdString(); }
+
+void SetFont(QWidget* widget, double points, bool bold) {
+  QFont font = widget->font();
+  if (points > 0) font.setPointSizeF(points);
+  font.setBold(bold);
+  widget->setFont(font);
+}
+
+void PaintCaption(QLabel* label) {
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, ToColor(ui::kYellow));
+  label->setPalette(palette);
+}
 
 void StyleToggle(QAbstractButton* button) {
   button->setStyleSheet(

@@ -12,6 +12,8 @@
 #include "ui/ui.h"
 
 class QAbstractButton;
+class QLabel;
+class QWidget;
 class QPainter;
 
 namespace ui::qt {
@@ -23,6 +25,11 @@ void PaintBackdrop(QPainter& painter, const QRect& area, Backdrop backdrop);
 // A puck on a face-off circle, in every size the desktop asks for.
 QIcon AppIcon();
 QPixmap AppIconPixmap(int size);
+
+// A widget's type size (points; 0 keeps it) and weight.
+void SetFont(QWidget* widget, double points, bool bold);
+// Yellow text: the colour of every fixed caption over the dark backgrounds.
+void PaintCaption(QLabel* label);
 
 // Picture-style check boxes and option buttons: a ticked one stands out in gold.
 void StyleToggle(QAbstractButton* button);

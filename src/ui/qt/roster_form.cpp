@@ -19,20 +19,13 @@ constexpr int kPanelCaptionTop = 424, kPanelTop = 444, kBoxHeight = 24;
 constexpr int kSmallBox = 33, kSmallStep = 35;
 
 void Caption(QLabel* label, bool centred = false) {
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, ToColor(ui::kYellow));
-  label->setPalette(palette);
-  QFont font = label->font();
-  font.setBold(true);
-  label->setFont(font);
+  PaintCaption(label);
+  SetFont(label, 0, true);
   label->setAlignment((centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignBottom);
 }
 
 void Value(QLabel* label, double points, Qt::Alignment alignment = Qt::AlignLeft) {
-  QFont font = label->font();
-  font.setPointSizeF(points);
-  font.setBold(true);
-  label->setFont(font);
+  SetFont(label, points, true);
   label->setAlignment(alignment | Qt::AlignVCenter);
 }
 
