@@ -21,6 +21,14 @@ std::string Lower(std::string_view text) {
   return out;
 }
 
+// The original platform's folders list their names in the order of the names
+// upper-cased (so "_old" comes after "new", not before it).
+std::string Upper(std::string_view text) {
+  std::string out(text);
+  for (char& ch : out) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+  return out;
+}
+
 // The part of a base path after its last directory separator; false when it has none.
 bool TitleOf(const std::string& base, std::string& title) {
   const auto pos = base.find_last_of(std::filesystem::path::preferred_separator);
@@ -47,9 +55,12 @@ std::string PointerFileValue(std::string_view contents) {
 }
 
 std::string FindLeagueFile(std::vector<std::string> names) {
-  // The original platform lists a folder in name order without regard to case.
-  std::stable_sort(names.begin(), names.end(),
-                   [](const std::string& a, const std::string& b) { return Lower(a) < Lower(b); });
+  // The original platform lists a folder in name order without regard to case;
+  // names that differ only in case (possible here, not there) keep byte order.
+  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+    const std::string upperA = Upper(a), upperB = Upper(b);
+    return upperA != upperB ? upperA < upperB : a < b;
+  });
   for (const auto& name : names) {
     if (name.size() < 4 || Lower(name.substr(name.size() - 4)) != ".lge") continue;
     if (name == "default.lge") continue;

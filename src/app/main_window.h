@@ -39,7 +39,7 @@ std::string PointerFileValue(std::string_view contents);
 
 // The league file name found by the start-up search among `names` (a folder's
 // files): the first "*.lge" in the listing order of the original platform
-// (letter case ignored) that is not named exactly "default.lge"; empty when none.
+// (names compared upper-cased) that is not named exactly "default.lge"; empty when none.
 std::string FindLeagueFile(std::vector<std::string> names);
 
 class Main {

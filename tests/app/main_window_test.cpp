@@ -224,6 +224,10 @@ TEST(FindLeagueFile, FirstLeagueInNameOrderIgnoringCaseButDefault) {
       {{"default.lge"}, ""},
       {{"a.tms", "b.lgex", "lge", "c.lg"}, ""},
       {{"b.lge", "A.LGE"}, "A.LGE"},
+      // Compared upper-cased: the characters between 'Z' and 'a' sort after every letter.
+      {{"_old.lge", "new.lge"}, "new.lge"},
+      {{"[2001].lge", "zulu.lge"}, "zulu.lge"},
+      {{"Zed.lge", "^hat.lge", "~x.lge"}, "Zed.lge"},
   };
   for (const auto& c : cases) EXPECT_EQ(app::FindLeagueFile(c.names), c.found) << c.found;
 }
