@@ -1,7 +1,7 @@
 #include "info/player_info.h"
 
 #include <array>
-#include <charconv>
+#include <cmath>
 
 #include "league/text.h"
 #include "ratings/ratings.h"
@@ -24,12 +24,18 @@ std::string StatCaptionName(int row) {
   return row == kHitsRow ? "Label23" : "Label" + std::to_string(26 + row);
 }
 
-// Always a decimal point, whatever locale the toolkit has set.
+// A "0.0", "0.00" or "0.000" pattern: halves round away from zero, as the
+// team view's figures do, and there is always a decimal point, whatever locale
+// the toolkit has set.
 std::string Fixed(double value, int decimals) {
-  char buffer[64];
-  const auto end =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals).ptr;
-  return std::string(buffer, end);
+  double scale = 1;
+  for (int d = 0; d < decimals; ++d) scale *= 10;
+  const auto scaled = static_cast<long long>(std::llround(value * scale));
+  const auto unit = static_cast<long long>(scale);
+  const long long magnitude = scaled < 0 ? -scaled : scaled;
+  std::string fraction = std::to_string(magnitude % unit);
+  fraction.insert(0, static_cast<std::size_t>(decimals) - fraction.size(), '0');
+  return (scaled < 0 ? "-" : "") + std::to_string(magnitude / unit) + "." + fraction;
 }
 
 }  // namespace
@@ -133,7 +139,7 @@ void PlayerInfo::Load() {
     SetStat(8, "GW", number(p.GWGoalsOrLosses));
     SetStat(kGtRow, "GT", number(p.GTGoalsOrTies));
     SetStat(10, "Shots", number(shots));
-    SetStat(11, "Sh%", shots >= 1 ? Fixed(100.0 * goals / shots, 1) : "0.0");
+    SetStat(11, "Sh%", shots >= 1 ? Fixed(static_cast<double>(goals) / shots * 100, 1) : "0.0");
     SetStat(kHitsRow, "Hits", number(p.Hits));
     return;
   }
@@ -143,7 +149,7 @@ void PlayerInfo::Load() {
   std::string average = "0", savePct = "N/A";  // the labels' initial captions
   if (shots > 0) {
     // Without minutes there is nothing to divide by.
-    average = minutes > 0 ? Fixed(against * 60.0 / minutes, 2) : "N/A";
+    average = minutes != 0 ? Fixed(against / (minutes / 60.0), 2) : "N/A";
     savePct = Fixed(static_cast<double>(shots - against) / shots, 3);
   }
   SetStat(0, "GP", number(p.GamesPlayed));

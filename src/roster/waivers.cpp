@@ -20,7 +20,8 @@ std::string ScreenName(const league::PlayerRecord& player) {
 }
 
 // 1 + file length / 134, the quotient rounded half to even: the record after
-// the last whole one, and a damaged partial record is written over.
+// the last whole one. A partial record shorter than half an entry is written
+// over; a longer one (or exactly half, after an odd count) is stepped past.
 std::int64_t NextWaiverRecord(std::uint64_t length) {
   const auto size = static_cast<std::uint64_t>(league::kWaiverEntryLength);
   std::uint64_t quotient = length / size;

@@ -178,7 +178,12 @@ INSTANTIATE_TEST_SUITE_P(
                       RatioCase{"Goalie", 4, 0, 1800, 90, 1000, "3.00", "0.910"},
                       RatioCase{"GoalieNoShots", 4, 0, 1800, 90, 0, "0", "N/A"},
                       RatioCase{"GoalieNoMinutes", 4, 0, 0, 3, 30, "N/A", "0.900"},
-                      RatioCase{"GoalieRounds", 4, 0, 125, 7, 50, "3.36", "0.860"}),
+                      RatioCase{"GoalieRounds", 4, 0, 125, 7, 50, "3.36", "0.860"},
+                      // Exact halves round away from zero: 6.25, 0.125 and 0.8125.
+                      RatioCase{"ShooterHalfRoundsUp", 0, 1, 5, 0, 16, "5", "6.3"},
+                      RatioCase{"GoalieHalvesRoundUp", 4, 0, 1440, 3, 16, "0.13", "0.813"},
+                      // Only no minutes at all leaves nothing to divide by.
+                      RatioCase{"GoalieNegativeMinutes", 4, 0, -1800, 90, 1000, "-3.00", "0.910"}),
     [](const auto& tc) { return std::string(tc.param.name); });
 
 struct AvailabilityCase {
