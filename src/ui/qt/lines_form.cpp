@@ -149,10 +149,10 @@ std::unique_ptr<QtForm> BuildLinesForm(QWidget* parent) {
   f.AddText("txtName", -1, QRect(12, 476, 100, 20), "Player name")->hide();
 
   const int buttonY = 500;
-  f.AddButton("cmdAuto", -1, QRect(12, buttonY, 130, 34), "Auto", "Automatic lines");
-  f.AddButton("cmdLoadLines", -1, QRect(152, buttonY, 130, 34), "Load Lines", "Load a lines file");
-  f.AddButton("cmdSaveLines", -1, QRect(292, buttonY, 130, 34), "Save Lines", "Save a lines file");
-  f.AddButton("cmdExit", -1, QRect(658, buttonY, 130, 34), "Exit", "Exit");
+  f.AddButton("cmdAuto", -1, QRect(12, buttonY, 130, 34), "&Auto", "Automatic lines");
+  f.AddButton("cmdLoadLines", -1, QRect(152, buttonY, 130, 34), "&Load Lines", "Load a lines file");
+  f.AddButton("cmdSaveLines", -1, QRect(292, buttonY, 130, 34), "&Save Lines", "Save a lines file");
+  f.AddButton("cmdExit", -1, QRect(658, buttonY, 130, 34), "E&xit", "Exit");
   return form;
 }
 
