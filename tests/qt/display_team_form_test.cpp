@@ -16,6 +16,7 @@
 #include "app/session.h"
 #include "info/display_team.h"
 #include "info/team_finances.h"
+#include "legibility.h"
 #include "qt_environment.h"
 #include "sample_league.h"
 #include "support/temp_dir.h"
@@ -36,7 +37,7 @@ struct Seen {
   bool modal = false;
   QString title, team, balance, conferenceCaption;
   QSize size;
-  QStringList misplaced;  // labels outside the window, over another label or too narrow
+  QStringList misplaced;  // controls outside the window, over another one or too narrow
 };
 
 // The main window over the sample league, with every real child window behind it.
@@ -75,20 +76,8 @@ class QtDisplayTeamTest : public ::testing::Test {
     seen.team = dialog.findChild<QLabel*>("lblTeam")->text();
     seen.balance = dialog.findChild<QLabel*>("lblProjBal")->text();
     seen.conferenceCaption = dialog.findChild<QLabel*>("Label1")->text();
-    const QList<QLabel*> labels = dialog.findChildren<QLabel*>();
-    for (QLabel* label : labels) {
-      if (!dialog.rect().contains(label->geometry())) seen.misplaced << label->objectName();
-      // Every text must be readable whole, the fixed captions above all.
-      const int room = label->contentsRect().width() - label->indent();
-      if (label->fontMetrics().horizontalAdvance(label->text()) > room) {
-        seen.misplaced << label->objectName() + " cut";
-      }
-      for (QLabel* other : labels) {
-        if (other != label && label->geometry().intersects(other->geometry())) {
-          seen.misplaced << label->objectName() + "/" + other->objectName();
-        }
-      }
-    }
+    // Every text must be readable whole, the fixed captions above all.
+    seen.misplaced = test::CutCaptions(dialog) + test::Overlaps(dialog);
   }
 
   QString TeamName(int team) {

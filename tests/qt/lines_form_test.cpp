@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/session.h"
+#include "legibility.h"
 #include "qt_environment.h"
 #include "support/temp_dir.h"
 #include "ui/qt/windows.h"
@@ -41,18 +42,9 @@ class QtLinesFormTest : public ::testing::Test {
                      [this](QWidget*, int) { cardFor.push_back(session.CurrentPlayer); });
   }
 
-  // Names of the labels and buttons whose text does not fit their width.
+  // Names of the labels and buttons whose text does not fit, and controls over one another.
   static QStringList Cut(QDialog& dialog) {
-    QStringList cut;
-    for (QLabel* label : dialog.findChildren<QLabel*>()) {
-      const int room = label->contentsRect().width() - label->indent();
-      if (label->fontMetrics().horizontalAdvance(label->text()) > room) cut << label->objectName();
-    }
-    for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
-      if (button->fontMetrics().horizontalAdvance(button->text()) > button->width() - 8)
-        cut << button->objectName();
-    }
-    return cut;
+    return test::CutCaptions(dialog) + test::Overlaps(dialog);
   }
 
   template <class T>

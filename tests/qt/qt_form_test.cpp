@@ -197,6 +197,23 @@ TEST_F(QtFormTest, TogglesRaiseEventsOnlyForTheUser) {
   EXPECT_FALSE(o.Value());  // options are exclusive
 }
 
+// The window classes give plain captions; the Alt key the form chose stays where
+// the new caption has its letter.
+TEST_F(QtFormTest, NewCaptionsKeepTheFormsAltKey) {
+  auto& toggle = form->GetCheck("chkPos", 3);
+  toggle.SetCaption("Defence");
+  EXPECT_EQ(check->text(), "&Defence");
+  toggle.SetCaption("Wing");
+  EXPECT_EQ(check->text(), "Wing");
+  toggle.SetCaption("R&D");
+  EXPECT_EQ(check->text(), "R&D");
+  auto& move = form->GetButton("cmdMovePlayer", 1);
+  EXPECT_EQ(move.Caption(), "<<");
+  move.SetCaption(">>");
+  EXPECT_EQ(button->text(), ">>");
+  EXPECT_EQ(move.Caption(), ">>");
+}
+
 TEST_F(QtFormTest, TextBoxReportsEnterAndLosingTheFocus) {
   form->show();
   QApplication::setActiveWindow(form.get());

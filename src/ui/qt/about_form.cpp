@@ -54,7 +54,7 @@ std::unique_ptr<QtForm> BuildAboutForm(QWidget* parent) {
   }
 
   form->AddButton("cmdSysInfo", -1, QRect(14, 266, 130, 30), "&System Info...", {});
-  QPushButton* ok = form->AddButton("cmdOK", -1, QRect(316, 266, 110, 30), "OK", {});
+  QPushButton* ok = form->AddButton("cmdOK", -1, QRect(316, 266, 110, 30), "&OK", {});
   ok->setDefault(true);
   ok->setAutoDefault(true);
   ok->setFocus();

@@ -144,7 +144,7 @@ std::unique_ptr<QtForm> BuildDisplayTeamForm(QWidget* parent) {
   }
 
   // Picture buttons in spirit: each caption says what it opens.
-  f.AddButton("Command4", -1, QRect(472, kRowY[1] - 2, 53, 24), "Coach", "Coach attributes");
+  f.AddButton("Command4", -1, QRect(472, kRowY[1] - 2, 53, 24), "C&oach", "Coach attributes");
   f.AddButton("Command3", -1, QRect(10, 442, 130, 30), "&Roster", "Open the roster editor");
   f.AddButton("Command2", -1, QRect(202, 442, 130, 30), "&Lines", "Open the lines editor");
   QPushButton* close =

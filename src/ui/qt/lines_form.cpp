@@ -25,6 +25,11 @@ constexpr int kRowStep = 22, kCellHeight = 20;
 constexpr int kColumnX = 118, kColumnStep = 40, kColumnWidth = 37;
 constexpr int kCaptionRowY = 404, kDetailRowY = 422, kAverageRowY = 450;
 
+// What a screen reader says for the skill columns IT .. LD.
+const char* const kSkillNames[13] = {
+    "Intensity", "Speed",        "Strength", "Endurance", "Durability", "Discipline", "Skating",
+    "Passing",   "Puck control", "Defence",  "Scoring",   "Experience", "Leadership"};
+
 const char* const kColumnCaptions[17] = {"POS", "AG", "HD", "IT", "SP", "ST", "EN", "DU", "DI",
                                          "SK",  "PA", "PC", "DF", "SC", "EX", "LD", "OV"};
 
@@ -102,7 +107,8 @@ std::unique_ptr<QtForm> BuildLinesForm(QWidget* parent) {
   // The player list, its filters and the view buttons on the right.
   const int listX = 516, listWidth = 272;
   Caption(f.AddLabel("Label8", -1, QRect(listX, 52, listWidth, 18)));
-  const char* const filters[5] = {"C", "LW", "RW", "D", "G"};
+  // Alt keys clear of the buttons' A, L, S and X.
+  const char* const filters[5] = {"&C", "L&W", "&RW", "&D", "&G"};
   const char* const filterNames[5] = {"Show centres", "Show left wings", "Show right wings",
                                       "Show defencemen", "Show goalies"};
   for (int i = 0; i < 5; ++i) {
@@ -115,11 +121,11 @@ std::unique_ptr<QtForm> BuildLinesForm(QWidget* parent) {
   listFont.setStyleHint(QFont::TypeWriter);
   list->setFont(listFont);
 
-  StyleToggle(f.AddOption("optEven", -1, QRect(listX, 330, 110, 28), "Even Strength",
+  StyleToggle(f.AddOption("optEven", -1, QRect(listX, 330, 110, 28), "&Even Strength",
                           "Even strength lines", true));
-  StyleToggle(f.AddOption("optPP", -1, QRect(listX + 112, 330, 79, 28), "Power Play",
+  StyleToggle(f.AddOption("optPP", -1, QRect(listX + 112, 330, 79, 28), "&Power Play",
                           "Power play units", true));
-  StyleToggle(f.AddOption("optPK", -1, QRect(listX + 193, 330, 79, 28), "Penalty Kill",
+  StyleToggle(f.AddOption("optPK", -1, QRect(listX + 193, 330, 79, 28), "Penalty &Kill",
                           "Penalty kill units", true));
 
   Caption(f.AddLabel("lblPlyrStat", 17, QRect(listX, 364, listWidth, 18)), 9, false);
@@ -139,9 +145,9 @@ std::unique_ptr<QtForm> BuildLinesForm(QWidget* parent) {
   Value(f.AddText("txtAge", -1, Column(1, kDetailRowY), "Age"));
   Value(f.AddText("txtHand", -1, Column(2, kDetailRowY), "Hand"));
   for (int k = 0; k < 13; ++k) {
-    Value(f.AddText("txtRating", k, Column(3 + k, kDetailRowY), kColumnCaptions[3 + k]));
+    Value(f.AddText("txtRating", k, Column(3 + k, kDetailRowY), kSkillNames[k]));
     Value(f.AddText("txtLnAvgRating", k, Column(3 + k, kAverageRowY),
-                    QString("Line average ") + kColumnCaptions[3 + k]));
+                    QString("Line average ") + QString(kSkillNames[k]).toLower()));
   }
   Value(f.AddText("txtOverall", -1, Column(16, kDetailRowY), "Overall"));
   Value(f.AddText("txtLnOverall", -1, Column(16, kAverageRowY), "Line average overall"));

@@ -23,6 +23,25 @@ void Fire(const F& handler, Args... args) {
   copy(args...);
 }
 
+// The letter after a single '&' ("E&xit": 'x'); none without one.
+QChar MnemonicOf(const QString& caption) {
+  for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+    if (caption[i] != '&') continue;
+    if (caption[i + 1] != '&') return caption[i + 1];
+    ++i;  // "&&" shows a plain '&'
+  }
+  return {};
+}
+
+// The window classes set plain captions ("Exit"); the button keeps the Alt key
+// its form gave it when the new caption has that letter.
+QString KeepMnemonic(const QString& caption, QChar key) {
+  if (key.isNull() || caption.contains('&')) return caption;
+  const qsizetype at = caption.indexOf(key, 0, Qt::CaseInsensitive);
+  if (at < 0) return caption;
+  return caption.left(at) + '&' + caption.mid(at);
+}
+
 constexpr int kDataRole = Qt::UserRole;
 constexpr int kTextRole = Qt::UserRole + 1;  // the text as the window class gave it
 
@@ -262,7 +281,8 @@ bool QtText::Locked() const { return widget_->isReadOnly(); }
 
 // ---- QtButton -------------------------------------------------------------------------
 
-QtButton::QtButton(QPushButton* widget) : widget_(widget) {
+QtButton::QtButton(QPushButton* widget)
+    : widget_(widget), mnemonic_(MnemonicOf(widget->text())), caption_(FromQt(widget->text())) {
   connection_ = QObject::connect(widget, &QPushButton::clicked, [this] { Fire(OnClick); });
 }
 
@@ -271,14 +291,18 @@ QtButton::~QtButton() { QObject::disconnect(connection_); }
 void QtButton::SetVisible(bool visible) { widget_->setVisible(visible); }
 bool QtButton::Visible() const { return !widget_->isHidden(); }
 void QtButton::SetToolTip(const std::string& tip) { widget_->setToolTip(ToQt(tip)); }
-void QtButton::SetCaption(const std::string& caption) { widget_->setText(ToQt(caption)); }
-std::string QtButton::Caption() const { return FromQt(widget_->text()); }
+void QtButton::SetCaption(const std::string& caption) {
+  caption_ = caption;
+  widget_->setText(KeepMnemonic(ToQt(caption), mnemonic_));
+}
+std::string QtButton::Caption() const { return caption_; }
 void QtButton::SetEnabled(bool enabled) { widget_->setEnabled(enabled); }
 bool QtButton::Enabled() const { return widget_->isEnabled(); }
 
 // ---- QtToggle ---------------------------------------------------------------------------
 
-QtToggle::QtToggle(QAbstractButton* widget) : widget_(widget) {
+QtToggle::QtToggle(QAbstractButton* widget)
+    : widget_(widget), mnemonic_(MnemonicOf(widget->text())) {
   // clicked comes from the user (and click()), never from setChecked.
   connection_ = QObject::connect(widget, &QAbstractButton::clicked, [this] { Fire(OnClick); });
 }
@@ -299,7 +323,9 @@ void QtToggle::SetValue(bool on) {
 }
 
 bool QtToggle::Value() const { return widget_->isChecked(); }
-void QtToggle::SetCaption(const std::string& caption) { widget_->setText(ToQt(caption)); }
+void QtToggle::SetCaption(const std::string& caption) {
+  widget_->setText(KeepMnemonic(ToQt(caption), mnemonic_));
+}
 
 // ---- QtMenuItem -------------------------------------------------------------------------
 

@@ -145,6 +145,8 @@ class QtButton : public ui::Button {
  private:
   QPointer<QPushButton> widget_;
   QMetaObject::Connection connection_;
+  QChar mnemonic_;       // the form's Alt key for it, kept through new captions
+  std::string caption_;  // as the window class gave it
 };
 
 class QtToggle : public ui::Toggle {
@@ -161,6 +163,7 @@ class QtToggle : public ui::Toggle {
  private:
   QPointer<QAbstractButton> widget_;
   QMetaObject::Connection connection_;
+  QChar mnemonic_;
 };
 
 class QtMenuItem : public ui::MenuItem {

@@ -100,7 +100,11 @@ void QtForm::showEvent(QShowEvent* event) {
   } else if (QScreen* screen = this->screen()) {
     area = screen->availableGeometry();
   }
-  if (area.isValid()) move(area.center() - QPoint(width() / 2, height() / 2));
+  if (area.isValid()) {
+    QRect frame = frameGeometry();
+    frame.moveCenter(area.center());
+    move(frame.topLeft());
+  }
   QDialog::showEvent(event);
 }
 

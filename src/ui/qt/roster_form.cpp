@@ -86,11 +86,11 @@ std::unique_ptr<QtForm> BuildRosterForm(QWidget* parent) {
     button->setToolTip(m.accessible);
   }
 
-  const char* filters[][2] = {{"C", "Show centres"},
-                              {"LW", "Show left wings"},
-                              {"RW", "Show right wings"},
-                              {"D", "Show defencemen"},
-                              {"G", "Show goalies"}};
+  const char* filters[][2] = {{"&C", "Show centres"},
+                              {"&LW", "Show left wings"},
+                              {"&RW", "Show right wings"},
+                              {"&D", "Show defencemen"},
+                              {"&G", "Show goalies"}};
   for (int k = 0; k < 5; ++k) {
     QAbstractButton* filter = form->AddCheck("Check1", k, QRect(16 + 48 * k, 378, 44, 30),
                                              filters[k][0], filters[k][1], true);
