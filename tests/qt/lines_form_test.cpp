@@ -131,6 +131,12 @@ TEST_F(QtLinesFormTest, ViewsACellClickAndModalDialogs) {
     EXPECT_EQ(Cell(dialog, 8)->text(), "");
     EXPECT_EQ(Find<QLineEdit>(dialog, "txtRating(9)")->text(), "na");
     EXPECT_TRUE(Find<QLineEdit>(dialog, "txtRating(9)")->isReadOnly());
+    // From the keyboard: a place takes the focus, and Enter places the selected player.
+    ClickRow(list, 4);
+    Cell(dialog, 6)->setFocus();
+    EXPECT_TRUE(Cell(dialog, 6)->hasFocus());
+    QTest::keyClick(Cell(dialog, 6), Qt::Key_Return);
+    EXPECT_EQ(Cell(dialog, 6)->text().trimmed(), "Player 4");
 
     // The player card, then a message box from Auto.
     ClickRow(list, 5);

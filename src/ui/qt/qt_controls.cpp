@@ -5,6 +5,8 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPen>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QtGlobal>
@@ -61,6 +63,24 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
   pressed_ = false;
   afterDouble_ = false;
   if (click) Fire(clicked);
+}
+
+void ClickLabel::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if (focusPolicy() != Qt::NoFocus &&
+      (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+    Fire(clicked);
+    return;
+  }
+  QLabel::keyPressEvent(event);
+}
+
+void ClickLabel::paintEvent(QPaintEvent* event) {
+  QLabel::paintEvent(event);
+  if (!hasFocus()) return;
+  QPainter painter(this);
+  painter.setPen(QPen(QColor(255, 210, 63), 2));
+  painter.drawRect(rect().adjusted(1, 1, -1, -1));
 }
 
 void ClickLabel::mouseDoubleClickEvent(QMouseEvent* event) {

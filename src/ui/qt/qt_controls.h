@@ -33,6 +33,10 @@ class ClickLabel : public QLabel {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  // A label that takes the focus (a place on a line) is clicked with Enter or Space,
+  // and shows a frame while it has the focus.
+  void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   bool pressed_ = false, afterDouble_ = false;
